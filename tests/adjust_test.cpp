@@ -1,0 +1,1 @@
+#include "scripted_ui.h"
