@@ -28,6 +28,8 @@ TEST(DmsToDeg, ConvertsTheTypedDigits) {
       {64.10, 64.1666666667},    {45.75, 46.25},  // 75 minutes simply add
       {-45.3015, -45.5041666667}, {359.5959, 359.9997222222},
       {0.0001, 1.0 / 3600},      {10.3, 10.5},
+      {1e-20, 1e-20 * 10000 / 3600}, {-1e-300, -1e-300 * 10000 / 3600},
+      {123456789.1234, 123456789 + 12 / 60.0 + 34 / 3600.0},
   };
   for (const auto& c : cases) EXPECT_NEAR(DmsToDeg(c.typed), c.degrees, kTen) << c.typed;
 }

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <string>
+#include <system_error>
 
 #include "adjust/fault.h"
 
@@ -15,8 +16,10 @@ namespace {
 // as x, which are the digits the surveyor typed.
 double MinuteDigits(double x) {
   if (!(std::fabs(x) < 1e15)) return std::trunc(100 * x);
+  if (std::fabs(x) < 1e-3) return 0;  // no minute digits; spares printing a long run of zeros
   char buffer[64];
   const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(x), std::chars_format::fixed);
+  if (result.ec != std::errc()) return std::trunc(100 * x);
   std::string digits(buffer, result.ptr);
   std::string fraction;
   if (const auto point = digits.find('.'); point != std::string::npos) {
