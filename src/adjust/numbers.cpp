@@ -68,6 +68,29 @@ bool IsDecimal(std::string_view s) {
   return i == s.size();
 }
 
+// For a decimal that a double cannot hold: whether its magnitude lies below
+// one (it underflows) rather than at or above it (it overflows). Decided by
+// the decimal exponent of its leading digit, since neither a negative
+// exponent (1000...0e-10) nor a zero whole part (0.1e400) settles it alone.
+bool BelowOne(std::string_view s) {
+  const std::size_t e = s.find_first_of("eE");
+  const std::string_view mantissa = s.substr(0, e);
+  long long exponent = 0;
+  if (e != std::string_view::npos) {
+    std::size_t i = e + 1;
+    const bool minus = i < s.size() && s[i] == '-';
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+    for (; i < s.size(); ++i) exponent = std::min(exponent * 10 + (s[i] - '0'), 1'000'000'000LL);
+    if (minus) exponent = -exponent;
+  }
+  const auto whole_digits = static_cast<long long>(std::min(mantissa.find('.'), mantissa.size()));
+  const std::size_t first = mantissa.find_first_not_of("0.");
+  if (first == std::string_view::npos) return true;  // zero
+  const auto at = static_cast<long long>(first);
+  const long long leading = at < whole_digits ? whole_digits - at - 1 : whole_digits - at;
+  return leading + exponent < 0;
+}
+
 std::string ToChars(double v, std::chars_format format, int precision) {
   char buffer[400];
   const auto result = std::to_chars(buffer, buffer + sizeof buffer, v, format, precision);
@@ -94,11 +117,7 @@ std::optional<double> ReadNumber(std::string_view text) {
   const auto result = std::from_chars(s.data(), s.data() + s.size(), value);
   if (result.ec == std::errc::result_out_of_range) {
     // A value too small for a double reads as zero; one too large cannot be read.
-    const std::size_t e = s.find_first_of("eE");
-    const std::string_view whole = s.substr(0, std::min(s.find('.'), e));
-    const bool tiny = (e != std::string_view::npos && s[e + 1] == '-') ||
-                      whole.find_first_not_of('0') == std::string_view::npos;
-    if (!tiny) return std::nullopt;
+    if (!BelowOne(s)) return std::nullopt;
     return negative ? -0.0 : 0.0;
   }
   if (result.ec != std::errc() || result.ptr != s.data() + s.size() || !std::isfinite(value)) {
