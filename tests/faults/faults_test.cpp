@@ -305,6 +305,15 @@ std::vector<FaultCase> FaultCases() {
   cases.push_back({"AngleBeyondADouble",
                    With(Outer(WorkedAngles()), [](Input& in) { in.angles[2][1] = Ok("1e999"); }),
                    {"三角形 3", "“1e999”"}, last_angle, {{Text7, " 1e999"}, {Text20, "1 秒"}}, {}, 0, {Text10}});
+  // Beyond the largest double however it is written: not read as zero.
+  cases.push_back({"CoordinateBeyondADoubleWithLeadingZero",
+                   With(Outer(WorkedAngles()), [](Input& in) { in.xb = Ok("0.1e400"); }),
+                   {"Xb", "“0.1e400”"}, std::string(texts::Yb.confirm), {{Text16, " 0.1e400"}}, {}, 0, {Text23}});
+  cases.push_back({"AngleBeyondADoubleWithNegativeExponent",
+                   With(Outer(WorkedAngles()),
+                        [](Input& in) { in.angles[1][1] = Ok("1" + std::string(400, '0') + "e-10"); }),
+                   {"三角形 2", "前进角 B", "“1" + std::string(400, '0') + "e-10”"}, last_angle,
+                   {{Text7, " 1" + std::string(400, '0') + "e-10"}}, {}, 0, {Text10}});
   cases.push_back({"ReenteredAngleEmpty",
                    With(Outer(WorkedAngles()), [](Input& in) { in.angles[0][2] = {"75.0001", "0", "", ""}; }),
                    {"三角形 1", "间隔角 C", "空"}, std::string(texts::AngleC.confirm_again), {{Text8, " "}}, {}, 0, {Text20}});
