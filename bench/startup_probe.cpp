@@ -3,8 +3,10 @@
 // Starts PROGRAM and watches the X server for its top-level window named
 // TITLE: prints, on one line, the milliseconds from just before the start to
 // the window being mapped, to the program's first drawing into it (the DAMAGE
-// extension; -1 where the server lacks it), and the process's peak resident
-// set in KiB, read SETTLE_MS after that first drawing. Then the program is
+// extension; -1 where the server lacks it), the processor time the program's
+// threads had used by then (milliseconds; what a busy machine changes least),
+// and the process's peak resident set in KiB, read SETTLE_MS after that first
+// drawing. Then the program is
 // ended. Exit status 1, with a message, when no such window is shown within
 // 30 s or the program ends first.
 //
@@ -29,6 +31,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <string>
@@ -73,6 +76,18 @@ long PeakKib(pid_t pid) {
   while (std::getline(status, line))
     if (line.rfind("VmHWM:", 0) == 0) return std::strtol(line.c_str() + 6, nullptr, 10);
   return -1;
+}
+
+// Processor time of all the process's threads so far, in milliseconds.
+double CpuMilliseconds(pid_t pid) {
+  double ns = 0;
+  std::error_code error;
+  for (const auto& task : std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/task", error)) {
+    std::ifstream schedstat(task.path() / "schedstat");
+    double on_cpu = 0;
+    if (schedstat >> on_cpu) ns += on_cpu;
+  }
+  return ns / 1e6;
 }
 
 void End(pid_t pid) {
@@ -122,7 +137,7 @@ int main(int argc, char** argv) {
 
   Window target = None;
   std::map<Drawable, int> damage_reports;
-  double mapped_ms = -1, painted_ms = -1;
+  double mapped_ms = -1, painted_ms = -1, cpu_ms = -1;
   bool done = false;
   while (!done) {
     while (!done && XPending(display) > 0) {
@@ -151,7 +166,10 @@ int main(int argc, char** argv) {
         }
       }
     }
-    if (done) break;
+    if (done) {
+      cpu_ms = CpuMilliseconds(pid);
+      break;
+    }
     if (waitpid(pid, nullptr, WNOHANG) == pid) {
       std::fprintf(stderr, "quorvel-startup-probe: %s ended before showing a window named %s\n", argv[3],
                    wanted.c_str());
@@ -171,6 +189,6 @@ int main(int argc, char** argv) {
   const long peak = PeakKib(pid);
   End(pid);
   XCloseDisplay(display);
-  std::printf("%.1f %.1f %ld\n", mapped_ms, painted_ms, peak);
+  std::printf("%.1f %.1f %.1f %ld\n", mapped_ms, painted_ms, cpu_ms, peak);
   return 0;
 }
