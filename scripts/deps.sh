@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev libgl-dev fonts-noto-cjk
   clang libclang-rt-14-dev
   xvfb xauth imagemagick desktop-file-utils dpkg-dev file
+  time x11-utils libxdamage-dev
 )
 missing=()
 for p in "${packages[@]}"; do
