@@ -33,12 +33,16 @@ inline WindowState StateOf(const Form1& form) {
   return state;
 }
 
+// A reply that starts with this is typed and then cancelled with Cancel.
+inline const QString kCancel = QStringLiteral("<cancel>");
+
 struct SeenDialog {
   QString prompt;
   WindowState window;             // what the window held while the dialog waited
   bool edit_focused = false;      // the dialog opened with its edit box focused
   QString accessible_name;
   QWidget* parent = nullptr;
+  bool modal = false;             // the window takes no commands meanwhile
 };
 
 struct SeenMessage {
@@ -98,6 +102,7 @@ class DialogDriver final : public QObject {
     seen.edit_focused = edit != nullptr && QApplication::focusWidget() == edit;
     seen.accessible_name = dialog.accessibleName();
     seen.parent = dialog.parentWidget();
+    seen.modal = dialog.windowModality() == Qt::ApplicationModal && QApplication::activeModalWidget() == &dialog;
     dialogs.push_back(seen);
     if (on_dialog) on_dialog(dialog);
 
@@ -107,7 +112,15 @@ class DialogDriver final : public QObject {
       dialog.reject();
       return;
     }
-    const QString reply = replies_.takeFirst();
+    QString reply = replies_.takeFirst();
+    if (reply.startsWith(kCancel)) {
+      // Typed, then cancelled: the reply must come back empty all the same.
+      reply.remove(0, kCancel.size());
+      if (edit != nullptr) QTest::keyClicks(edit, reply);
+      auto* buttons = dialog.findChild<QDialogButtonBox*>();
+      QTest::mouseClick(buttons->button(QDialogButtonBox::Cancel), Qt::LeftButton);
+      return;
+    }
     if (edit != nullptr) QTest::keyClicks(edit, reply);
     if (keys_ == Keys::Keyboard) {
       // Nothing typed and Esc gives the same empty reply as Enter on an empty

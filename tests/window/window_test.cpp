@@ -137,6 +137,7 @@ void Compute(Form1& form, const QStringList& replies, DialogDriver::Keys keys = 
     QVERIFY2(d.edit_focused, qPrintable(QString("dialog %1 opened without its edit box focused").arg(i)));
     QCOMPARE(d.accessible_name, d.prompt);
     QCOMPARE(d.parent, &form);
+    QVERIFY(d.modal);
   }
   QVERIFY2(watcher.stale.isEmpty(), qPrintable(watcher.stale.join("; ")));
   QCOMPARE(StateOf(form), expected.final_state);
@@ -478,6 +479,17 @@ class WindowTest final : public QObject {
     Form1 form;
     form.ShowAtStart();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
+
+    // Cancel gives the empty reply even over a typed text: N is empty, the
+    // N sentence says so, and an empty N is no number.
+    {
+      DialogDriver driver(form, {quorvel::testing::kCancel + "5"});
+      QTest::mouseClick(form.Command(1), Qt::LeftButton);
+      QCOMPARE(driver.dialogs.size(), std::size_t{1});
+      QCOMPARE(driver.messages.size(), std::size_t{1});
+      QCOMPARE(driver.messages[0].icon, QMessageBox::Critical);
+    }
+    QCOMPARE(form.Text(9)->text(), QString("中心多边形有个三角形"));
 
     // N that is not a number: the N sentence is written, then the report.
     {
