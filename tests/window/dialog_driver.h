@@ -6,6 +6,7 @@
 // noted and closed as well.
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QElapsedTimer>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -78,8 +79,12 @@ class DialogDriver final : public QObject {
     // Give the platform its time to activate the dialog, as a user would wait
     // for it to come up; a dialog that never gets focus is answered anyway
     // and noted as such.
-    if (QApplication::activeWindow() != modal && ++waited_ < 250) return;
-    waited_ = 0;
+    if (modal != waiting_for_) {
+      waiting_for_ = modal;
+      since_.start();
+    }
+    if (QApplication::activeWindow() != modal && since_.elapsed() < 5000) return;
+    waiting_for_ = nullptr;  // the next dialog may well come up at the same address
     if (auto* dialog = qobject_cast<QInputDialog*>(modal)) {
       modal->setProperty("answered", true);
       Answer(*dialog);
@@ -136,7 +141,8 @@ class DialogDriver final : public QObject {
   QStringList replies_;
   Keys keys_;
   QTimer timer_;
-  int waited_ = 0;
+  QWidget* waiting_for_ = nullptr;
+  QElapsedTimer since_;
 };
 
 }  // namespace quorvel::testing
