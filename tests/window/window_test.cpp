@@ -232,6 +232,19 @@ class WindowTest final : public QObject {
     QCOMPARE(form.Command(1)->text(), QString("计 算"));
     QCOMPARE(form.Command(2)->text(), QString("结 束"));
 
+    // Where a label and a field overlap, the field lies on top.
+    const QObjectList stacking = form.children();
+    int overlaps = 0;
+    for (int t = 1; t <= 25; ++t) {
+      for (int l = 1; l <= 96; ++l) {
+        if (!form.Text(t)->geometry().intersects(form.Label(l)->geometry())) continue;
+        ++overlaps;
+        QVERIFY2(stacking.indexOf(form.Text(t)) > stacking.indexOf(form.Label(l)),
+                 qPrintable(form.Text(t)->objectName() + " under " + form.Label(l)->objectName()));
+      }
+    }
+    QVERIFY(overlaps > 0);  // Label35 reaches under Text17, for one
+
     // Typing into a field is allowed and changes nothing else.
     const WindowState before = StateOf(form);
     QTest::keyClicks(form.Text(13), "12");

@@ -115,6 +115,11 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     widget->setGeometry(PixelRect(c));
   }
 
+  // Labels lie on the window's ground, fields and commands over them: where
+  // a tag reaches under its field (D$ under the name of the listed point),
+  // the field wins.
+  for (const auto& entry : focusable) entry.second->raise();
+
   // A field is named by the caption beside it (or the column head above it),
   // with the design's spacing blanks collapsed.
   for (const auto& [control, widget] : focusable) {
