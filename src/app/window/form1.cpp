@@ -235,6 +235,7 @@ void SetUpApplication(QApplication& app) {
   }
   QFont dialog_font("Noto Sans CJK SC");
   dialog_font.setPointSizeF(10.5);
+  dialog_font.setWeight(QFont::Bold);  // the face the fields already load
   QApplication::setFont(dialog_font);
   QApplication::setQuitOnLastWindowClosed(true);
   app.setApplicationName("quorvel");
