@@ -51,17 +51,13 @@ int ReadTriangleCount(const std::string& n1) {
 // Which coordinate routine the starting data call for: looser than the
 // starting case, each pair tested on its own.
 void Dispatch(Ui& ui, Network& net) {
-  const bool xb = !IsZero(net.xb1, "起始点 B 的纵座标 Xb");
-  const bool yb = !IsZero(net.yb1, "起始点 B 的横座标 Yb");
-  const bool xc = !IsZero(net.xc1, "中心点 C 的纵座标 Xc");
-  const bool yc = !IsZero(net.yc1, "中心点 C 的横座标 Yc");
-  if (xb && yb) {
+  if (BIsKnown(net)) {
     Cam1(ui, net.na1, net.e1, net.ra, net.rb, net.a1, net.b1, net.c1, net.mb, net.aa1, net.xa1, net.ya1,
          net.xb1, net.yb1, net.n1, net.fa);
-  } else if (xc && yc) {
+  } else if (CIsKnown(net)) {
     Cam2(ui, net.na1, net.e1, net.ra, net.rb, net.a1, net.b1, net.c1, net.mb, net.aa1, net.xa1, net.ya1,
          net.xc1, net.yc1, net.n1, net.fa);
-  } else if (!xb && !yb && !xc && !yc) {
+  } else if (BIsNew(net) && CIsNew(net)) {
     Cam3(ui, net.na1, net.e1, net.ra, net.rb, net.a1, net.b1, net.c1, net.mb, net.aa1, net.xa1, net.ya1,
          net.ta1, net.qa1, net.sa1, net.n1, net.fa);
   }

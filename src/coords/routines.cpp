@@ -5,6 +5,7 @@
 #include "adjust/fault.h"
 #include "adjust/numbers.h"
 #include "coords/coords.h"
+#include "entry/texts.h"
 
 namespace quorvel {
 
@@ -45,6 +46,32 @@ void OuterAzimuths(std::vector<double>& t, const std::vector<double>& a1, const 
   t[n] = TurnOutward(t[n - 1], c1[n]);
 }
 
+// The known side from A to the second known point P (B or C), with the names
+// its coordinates go by in a fault report.
+struct KnownSide {
+  double xa, ya, xp, yp, length, azimuth;
+};
+
+struct PointNames {
+  std::string_view x, y, side;
+};
+
+constexpr PointNames kPointB{texts::XbName, texts::YbName, "A-B"};
+constexpr PointNames kPointC{texts::XcName, texts::YcName, "A-C"};
+
+KnownSide SideFromA(const std::string& xa1, const std::string& ya1, const std::string& xp1,
+                    const std::string& yp1, const PointNames& p, double fa) {
+  KnownSide k{};
+  k.xp = NumberOf(xp1, p.x);
+  k.xa = NumberOf(xa1, texts::XaName);
+  k.yp = NumberOf(yp1, p.y);
+  k.ya = NumberOf(ya1, texts::YaName);
+  const std::string side(p.side);
+  std::tie(k.length, k.azimuth) =
+      AzimuthOf(Finite(k.xp - k.xa, side + " 的纵座标差"), Finite(k.yp - k.ya, side + " 的横座标差"), fa);
+  return k;
+}
+
 }  // namespace
 
 void Cam1(Ui& ui, std::vector<std::string>& na1, ConditionTable& e1, std::vector<double>& ra,
@@ -53,15 +80,13 @@ void Cam1(Ui& ui, std::vector<std::string>& na1, ConditionTable& e1, std::vector
           std::string& xb1, std::string& yb1, std::string& n1, double& fa) {
   const int n = TriangleCount(n1);
   const double mlogs = WeakestSidePrecision(ui, e1, ra, rb, c1, mb1, aa1, n, StartingSide::Outer, 6);
-  const double xb = NumberOf(xb1, "起始点 B 的纵座标 Xb");
-  const double xa = NumberOf(xa1, "起始点 A 的纵座标 Xa");
-  const double yb = NumberOf(yb1, "起始点 B 的横座标 Yb");
-  const double ya = NumberOf(ya1, "起始点 A 的横座标 Ya");
+  const KnownSide ab = SideFromA(xa1, ya1, xb1, yb1, kPointB, fa);
   std::vector<double> s(n + 1), t(n + 1);
-  std::tie(s[0], t[0]) = AzimuthOf(Finite(xb - xa, "A-B 的纵座标差"), Finite(yb - ya, "A-B 的横座标差"), fa);
+  s[0] = ab.length;
+  t[0] = ab.azimuth;
   OuterAzimuths(t, a1, b1, c1, n);
   SideChain(s, a1, b1, c1, n, fa, StartingSide::Outer);
-  ListPoints(ui, n, xb, yb, s, t, na1, fa);
+  ListPoints(ui, n, ab.xp, ab.yp, s, t, na1, fa);
   RelativeError(ui, mlogs);
 }
 
@@ -71,19 +96,17 @@ void Cam2(Ui& ui, std::vector<std::string>& na1, ConditionTable& e1, std::vector
           std::string& xc1, std::string& yc1, std::string& n1, double& fa) {
   const int n = TriangleCount(n1);
   const double mlogs = WeakestSidePrecision(ui, e1, ra, rb, c1, mb1, aa1, n, StartingSide::Central, 6);
-  const double xc = NumberOf(xc1, "中心点 C 的纵座标 Xc");
-  const double xa = NumberOf(xa1, "起始点 A 的纵座标 Xa");
-  const double yc = NumberOf(yc1, "中心点 C 的横座标 Yc");
-  const double ya = NumberOf(ya1, "起始点 A 的横座标 Ya");
+  const KnownSide ac = SideFromA(xa1, ya1, xc1, yc1, kPointC, fa);
   std::vector<double> s(n + 1), t(n + 1);
-  std::tie(s[0], t[0]) = AzimuthOf(Finite(xc - xa, "A-C 的纵座标差"), Finite(yc - ya, "A-C 的横座标差"), fa);
+  s[0] = ac.length;
+  t[0] = ac.azimuth;
   // At A the outer side A-Q1 lies A_1 counter-clockwise of the central side A-C.
   t[1] = t[0] - a1[1];
   if (t[1] < 0) t[1] = t[1] + 360;
   for (int i = 2; i <= n - 1; ++i) t[i] = TurnOnRim(t[i - 1], b1[i - 1], a1[i]);
   t[n] = TurnInward(t[n - 1], b1[n - 1]);
   SideChain(s, a1, b1, c1, n, fa, StartingSide::Central);
-  ListPoints(ui, n, xa, ya, s, t, na1, fa);
+  ListPoints(ui, n, ac.xa, ac.ya, s, t, na1, fa);
   RelativeError(ui, mlogs);
 }
 
@@ -95,10 +118,10 @@ void Cam3(Ui& ui, std::vector<std::string>& na1, ConditionTable& e1, std::vector
   // The starting side A-Q1 is leg 1 itself. Its chain is that of the outer
   // side case, whose tables are indexed one lower: leg j here is entry j-1 there.
   std::vector<double> s(n + 1), t(n + 1);
-  s[0] = NumberOf(sa1, "起算边长 S1");
+  s[0] = NumberOf(sa1, texts::S1Name);
   const double mlogs = WeakestSidePrecision(ui, e1, ra, rb, c1, mb1, aa1, n, StartingSide::Outer, 2);
-  const double ta = DmsToDeg(NumberOf(ta1, "外方位角 Ta"));
-  const double qa = DmsToDeg(NumberOf(qa1, "定向角 Qa"));
+  const double ta = DmsToDeg(NumberOf(ta1, texts::TaName));
+  const double qa = DmsToDeg(NumberOf(qa1, texts::QaName));
   t[0] = Finite(ta + qa, "起算边的方位角 Ta + Qa");
   if (t[0] >= 360) t[0] = t[0] - 360;
   OuterAzimuths(t, a1, b1, c1, n);
@@ -106,8 +129,8 @@ void Cam3(Ui& ui, std::vector<std::string>& na1, ConditionTable& e1, std::vector
   std::vector<double> legs_s(n + 2), legs_t(n + 2);
   std::copy(s.begin(), s.end(), legs_s.begin() + 1);
   std::copy(t.begin(), t.end(), legs_t.begin() + 1);
-  const double xa = NumberOf(xa1, "起始点 A 的纵座标 Xa");
-  const double ya = NumberOf(ya1, "起始点 A 的横座标 Ya");
+  const double xa = NumberOf(xa1, texts::XaName);
+  const double ya = NumberOf(ya1, texts::YaName);
   ListPoints(ui, n + 1, xa, ya, legs_s, legs_t, na1, fa);
   RelativeError(ui, mlogs);
 }

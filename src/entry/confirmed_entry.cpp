@@ -1,6 +1,7 @@
 #include "adjust/fault.h"
 #include "adjust/numbers.h"
 #include "entry/entry.h"
+#include "entry/texts.h"
 
 namespace quorvel {
 
@@ -27,5 +28,10 @@ void ConfirmValue(Ui& ui, Network& net, std::string& slot, int field, int decima
 }
 
 bool IsZero(std::string_view reply, std::string_view what) { return NumberOf(reply, what) == 0.0; }
+
+bool BIsNew(const Network& net) { return IsZero(net.xb1, texts::XbName) && IsZero(net.yb1, texts::YbName); }
+bool CIsNew(const Network& net) { return IsZero(net.xc1, texts::XcName) && IsZero(net.yc1, texts::YcName); }
+bool BIsKnown(const Network& net) { return !IsZero(net.xb1, texts::XbName) && !IsZero(net.yb1, texts::YbName); }
+bool CIsKnown(const Network& net) { return !IsZero(net.xc1, texts::XcName) && !IsZero(net.yc1, texts::YcName); }
 
 }  // namespace quorvel

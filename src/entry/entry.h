@@ -36,10 +36,14 @@ void EnterNames(Ui& ui, Network& net);
 // triangle's misclosure step run before the next triangle is asked.
 void EnterTriangles(Ui& ui, Network& net);
 
-// B and C both new points (the azimuth case): N+1 names.
-bool BothNewPoints(const Network& net);
-
-// Each coordinate of B or C read as a number and compared with zero.
+// Each coordinate read as a number and compared with zero.
 bool IsZero(std::string_view reply, std::string_view what);
+
+// B (or C) is a new point when both its coordinates read as zero, and known
+// when neither does; each call reads the replies again.
+bool BIsNew(const Network& net);
+bool CIsNew(const Network& net);
+bool BIsKnown(const Network& net);
+bool CIsKnown(const Network& net);
 
 }  // namespace quorvel

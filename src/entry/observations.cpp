@@ -6,13 +6,9 @@
 
 namespace quorvel {
 
-bool BothNewPoints(const Network& net) {
-  return IsZero(net.xb1, "起始点 B 的纵座标 Xb") && IsZero(net.yb1, "起始点 B 的横座标 Yb") &&
-         IsZero(net.xc1, "中心点 C 的纵座标 Xc") && IsZero(net.yc1, "中心点 C 的横座标 Yc");
-}
-
 void EnterNames(Ui& ui, Network& net) {
-  const int count = BothNewPoints(net) ? net.n + 1 : net.n;
+  // The azimuth case names the central point and A as well.
+  const int count = BIsNew(net) && CIsNew(net) ? net.n + 1 : net.n;
   for (int j = 1; j <= count; ++j) net.na1[j] = ui.InputBox(texts::NamePrompt);
 }
 

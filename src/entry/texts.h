@@ -83,4 +83,15 @@ inline constexpr std::string_view NamePrompt =
 inline constexpr std::string_view PacingPrompt =
     "需要显示待定点的座标，第一次请输入一个不等于零的任意数，以后只须点击确定键，或者点击键输入键";
 
+// How each value is named in a fault report.
+inline constexpr std::string_view XaName = "起始点 A 的纵座标 Xa";
+inline constexpr std::string_view YaName = "起始点 A 的横座标 Ya";
+inline constexpr std::string_view XbName = "起始点 B 的纵座标 Xb";
+inline constexpr std::string_view YbName = "起始点 B 的横座标 Yb";
+inline constexpr std::string_view XcName = "中心点 C 的纵座标 Xc";
+inline constexpr std::string_view YcName = "中心点 C 的横座标 Yc";
+inline constexpr std::string_view TaName = "外方位角 Ta";
+inline constexpr std::string_view QaName = "定向角 Qa";
+inline constexpr std::string_view S1Name = "起算边长 S1";
+
 }  // namespace quorvel::texts
