@@ -27,6 +27,14 @@ Entry FivePolygonOuter() {
   return e;
 }
 
+Entry FivePolygonCentral() {
+  Entry e{.n = "5", .xa = "3245.6", .ya = "1000", .xc = "2245.6", .yc = "1500.25"};
+  e.names = {"P1", "P2", "P3", "P4", "C"};
+  e.triangles = testing::FivePolygon();
+  e.pacing = 5;
+  return e;
+}
+
 Entry HexagonAzimuth() {
   Entry e{.n = "6", .xa = "1000", .ya = "1000", .ta = "10.3", .qa = "19.3", .s1 = "100"};
   e.names = {"1", "2", "3", "4", "5", "O", "A"};
@@ -116,12 +124,13 @@ std::vector<std::string> ProtocolLines(const ScriptedUi& ui) {
 const std::string kWaiting = "> 1 = 计 算, 2 = 结 束";
 
 TEST(Console, WholeComputationsPrintExactlyTheScriptedWrites) {
-  for (const Entry& e : {FivePolygonOuter(), HexagonAzimuth()}) {
+  for (const Entry& e : {FivePolygonOuter(), FivePolygonCentral(), HexagonAzimuth()}) {
     const auto replies = testing::Replies(e);
     ScriptedUi ui(replies);
     Network net;
     testing::Run(ui, net);
     ASSERT_TRUE(ui.errors.empty()) << ui.errors.front();
+    ASSERT_EQ(ui.log.back().control, Text15);  // from the first dialog to 1/m
 
     const Result run = RunConsole("1\n" + Join(replies) + "2\n");
     EXPECT_EQ(run.status, 0);
