@@ -27,11 +27,11 @@ Entry FivePolygonOuter() {
   return e;
 }
 
+// The same network started from the central side A-C instead.
 Entry FivePolygonCentral() {
-  Entry e{.n = "5", .xa = "3245.6", .ya = "1000", .xc = "2245.6", .yc = "1500.25"};
+  Entry e = FivePolygonOuter();
+  e.xb = "0", e.yb = "0", e.xc = "2245.6", e.yc = "1500.25";
   e.names = {"P1", "P2", "P3", "P4", "C"};
-  e.triangles = testing::FivePolygon();
-  e.pacing = 5;
   return e;
 }
 

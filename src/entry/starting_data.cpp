@@ -6,8 +6,7 @@ namespace quorvel {
 
 namespace {
 
-// The two coordinates of one point; a point given as 0, 0 is a new point and
-// its fields say so.
+// The two coordinates of one point, each through the confirmed entry.
 struct PointEntry {
   std::string Network::*x;
   std::string Network::*y;
